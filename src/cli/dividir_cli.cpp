@@ -85,5 +85,7 @@ int main(int argc, char** argv) {
         std::cerr << "dividir-cli: " << dividir::ErrorDisplayText(error.Message()) << '\n';
         return 1;
     }
-    return UsageError("unknown command '" + std::string(command) + "'");
+    const bool isOption = command.starts_with('-');
+    return UsageError((isOption ? "unknown option '" : "unknown command '") + std::string(command) +
+                      "'");
 }
