@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "system_text_literal.h"
@@ -17,6 +18,8 @@ struct TitleCase {
     std::u16string_view title;
 };
 
+void PrintTo(const TitleCase& c, std::ostream* os) { *os << c.name; }
+
 class ApplicationTitleTest : public ::testing::TestWithParam<TitleCase> {};
 
 TEST_P(ApplicationTitleTest, DerivesTitleFromFileName) {
@@ -31,14 +34,15 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{"EverythingFromFirstDotGoes", u"D:\\Work\\UNI.TOOL.EXE", u"Uni"},
         TitleCase{"SecondByte5CIsNoBackslash", u"C:\\ソフト\\表示.exe", u"表示"},
         TitleCase{"NoFolder", u"UniView.Main.exe", u"Uniview"},
-        TitleCase{"ShortName", u"ABC.exe", u"Abc"},
-        TitleCase{"NoDot", u"TOOL", u"Tool"},
+        TitleCase{"ShortName", u"ABC.exe", u"Abc"}, TitleCase{"NoDot", u"TOOL", u"Tool"},
         TitleCase{"LeadingDotGivesEmptyTitle", u".hidden", u""},
-        TitleCase{"LinuxPath", u"/usr/bin/dividir", u"Dividir"},
+        // The first character is kept as it is, never raised to a capital.
+        TitleCase{"LinuxPath", u"/usr/bin/dividir", u"dividir"},
+        TitleCase{"LinuxPathMixedCase", u"/usr/local/bin/DiviDir", u"Dividir"},
         TitleCase{"LastSeparatorOfEitherKind", u"/opt/kelo\\Tools/X.Y\\Viewer.bin", u"Viewer"},
-        TitleCase{"EndsInSeparator", u"C:\\Tools\\", u""},
-        TitleCase{"EmptyPath", u"", u""},
-        TitleCase{"DoubleByteLettersAfterFirstLowerCased", u"/opt/ＵＮＩＶＩＥＷ.exe", u"Ｕｎｉｖｉｅｗ"},
+        TitleCase{"EndsInSeparator", u"C:\\Tools\\", u""}, TitleCase{"EmptyPath", u"", u""},
+        TitleCase{"DoubleByteLettersAfterFirstLowerCased", u"/opt/ＵＮＩＶＩＥＷ.exe",
+                  u"Ｕｎｉｖｉｅｗ"},
         TitleCase{"DoubleByteFirstCharacterKept", u"/opt/ΔELTA", u"Δelta"},
         TitleCase{"KanaAndKatakanaUnchanged", u"/opt/ﾃｽﾄTOOLかな.exe", u"ﾃｽﾄtoolかな"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -58,8 +62,9 @@ TEST(ApplicationTitleBytesTest, PathEndsAtFirstByteZero) {
 }
 
 TEST(ApplicationTitleBytesTest, LeadByteHidesTheByteBehindIt) {
-    // A malformed lead byte before "." or "\" makes a two-byte character of
-    // them, as the system's stepping does, so neither separates anything.
+    // A lead byte and the byte behind it step as one character, as the
+    // system's stepping has it, even where the pair is malformed (81 2E), so
+    // a "\" or "." there separates nothing.
     EXPECT_EQ(ApplicationTitleFromPath("C:\\AB\x81\\CD.EXE"), "Ab\x81\\cd");
     EXPECT_EQ(ApplicationTitleFromPath("C:\\AB\x81.CD.EXE"), "Ab\x81.cd");
 }

@@ -24,12 +24,13 @@ inline constexpr std::size_t kMaxApplicationTitleBytes = 255;
 //   4. the first character is kept as it is and the rest is lower-cased;
 //   5. the title is cut to kMaxApplicationTitleBytes, never inside a
 //      double-byte character.
-// The system this rule comes from read the path into room for 256 bytes, so a
-// longer path lost its end, often the whole file name. Here the whole path is
+// On Windows the path was read into room for 256 bytes, so a longer path lost
+// its end, often the whole file name. Here the whole path is
 // used, however long, so the title always comes from the program file's own
 // name; only the title itself is held to 255 bytes.
-// Examples: C:\Tools\UniView.exe gives "Uniview", /usr/bin/dividir "Dividir",
-// D:\Work\UNI.TOOL.EXE "Uni", TOOL "Tool".
+// Examples: C:\Tools\UniView.exe gives "Uniview", D:\Work\UNI.TOOL.EXE "Uni",
+// TOOL "Tool", /usr/bin/DiviDir "Dividir", and /usr/bin/dividir "dividir":
+// the first character is never raised to a capital.
 SystemText ApplicationTitleFromPath(SystemTextView programPath);
 
 }  // namespace dividir
