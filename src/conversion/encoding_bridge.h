@@ -13,8 +13,9 @@
 namespace dividir {
 
 // Converts system text to UTF-16, one unit per character, never more units
-// than bytes. Malformed input is read like this (the rules of the WHATWG
-// Shift_JIS decoder, with the code page's own default character U+30FB):
+// than bytes. Malformed input is read like this (after the WHATWG Shift_JIS
+// decoder, but with the code page's own default character U+30FB and its own
+// single bytes, and never taking a byte above the trail range into a pair):
 //   - a byte that is no lead byte gives the unit the table assigns it
 //     (0x80, 0xA0 and 0xFD to 0xFF included);
 //   - a lead byte and the byte after it that together make a character give
