@@ -1,21 +1,20 @@
-// The program's start-up: create the main window, run the message loop, end.
-#include <QApplication>
-#include <cstdio>
-#include <exception>
+#include "RirarivErezUdi.h"
 
-#include "ZazoZovEzuv.h"
+#include <QApplication>
+
+#include "platform/startup_failure.h"
 #include "platform/toolkit_dpi_scaling.h"
 
-int main(int argc, char* argv[]) {
+int RunStartupSequence(int& argc, char** argv, const TMainFormFactory& createMainForm) {
     dividir::DisableToolkitDpiScaling();
-    QApplication application(argc, argv);
+    QApplication toolkit(argc, argv);
     try {
-        TDiviDir window;  // built hidden
-        window.show();    // the focus goes to Memo1, the first control in tab order
-        return application.exec();
-    } catch (const std::exception& error) {
-        // The window could not be built; no loop ran.
-        std::fprintf(stderr, "%s\n", error.what());
+        TApplication application;  // the title, the icon, the taskbar entry
+        application.CreateMainForm(createMainForm);
+        return application.Run();
+    } catch (...) {
+        // No loop runs yet to show it, and the windows are gone.
+        dividir::ShowStartupFailure();
         return 1;
     }
 }

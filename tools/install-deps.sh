@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake ninja-build g++ clang libclang-rt-14-dev clang-format
-  qt6-base-dev qt6-base-dev-tools libgtest-dev libbenchmark-dev fonts-vlgothic
+  qt6-base-dev qt6-base-dev-tools libxcb1-dev pkgconf libgtest-dev libbenchmark-dev fonts-vlgothic
   xvfb xauth openbox xdotool xclip x11-utils imagemagick"
 
 missing=""

@@ -15,11 +15,12 @@ namespace dividir {
 // The box takes all input from the program's windows while it is open.
 void DisplayError(const Exception& error);
 
-// The caption of every error box.
+// The caption of every error box: the application title.
 QString ErrorBoxCaption();
 
-// Opens the modal error box itself; the text is shown exactly as given,
-// never read as markup.
+// Opens the modal error box itself, owned by the application window, on the
+// screen of the active window; the text is shown exactly as given, never read
+// as markup. When it closes, the window that was active is active again.
 void ShowErrorBox(const QString& caption, const QString& text);
 
 }  // namespace dividir

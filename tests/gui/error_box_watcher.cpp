@@ -14,7 +14,8 @@ void ErrorBoxWatcher::Look() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;
     boxes_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                      box->windowModality() == Qt::ApplicationModal, box->textFormat()});
+                      box->windowModality() == Qt::ApplicationModal, box->textFormat(),
+                      box->parentWidget(), box->screen()});
     if (whileOpen_) whileOpen_();
     if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
         ok->click();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QScreen>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -15,6 +16,8 @@ struct SeenErrorBox {
     QMessageBox::StandardButtons buttons;
     bool applicationModal = false;
     Qt::TextFormat textFormat = Qt::AutoText;
+    const QWidget* owner = nullptr;
+    const QScreen* screen = nullptr;
 };
 
 class ErrorBoxWatcher {
