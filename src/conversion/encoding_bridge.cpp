@@ -15,38 +15,15 @@ namespace dividir {
 
 namespace {
 
-constexpr bool IsTrailRangeByte(unsigned char byte) { return byte >= 0x80 && byte <= 0xFC; }
-
 // Decodes `length` bytes into `out`, which has room for `length` units;
 // returns the number of units written. One character at a time: the reference
 // for the block decoder below, which hands it the last bytes of every text.
 std::size_t DecodeInto(const unsigned char* in, std::size_t length, char16_t* out) noexcept {
     char16_t* const start = out;
-    std::size_t i = 0;
-    while (i < length) {
-        const unsigned char byte = in[i];
-        const unsigned row = cp932::kLeadByteRow[byte];
-        if (row == 0) {
-            *out++ = cp932::kSingleByteToUnit[byte];
-            ++i;
-            continue;
-        }
-        if (i + 1 < length) {
-            const unsigned char trail = in[i + 1];
-            const char16_t unit = cp932::kDoubleByteToUnit[row - 1][trail];
-            if (unit != 0) {
-                *out++ = unit;
-                i += 2;
-                continue;
-            }
-            if (IsTrailRangeByte(trail)) {
-                *out++ = cp932::kUnicodeDefaultChar;
-                i += 2;
-                continue;
-            }
-        }
-        *out++ = cp932::kUnicodeDefaultChar;
-        ++i;
+    for (std::size_t i = 0; i < length;) {
+        const DecodedCharacter character = DecodeCharacter(in + i, length - i);
+        *out++ = character.unit;
+        i += character.length;
     }
     return static_cast<std::size_t>(out - start);
 }

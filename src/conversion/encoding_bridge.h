@@ -28,6 +28,32 @@ namespace dividir {
 //     the byte 0 or the ASCII character behind it.
 Utf16Text SystemToUtf16(SystemTextView text);
 
+// The bytes that can follow a lead byte as the second byte of a pair without
+// being read on their own when the pair makes no character.
+constexpr bool IsTrailRangeByte(unsigned char byte) { return byte >= 0x80 && byte <= 0xFC; }
+
+// One character read as SystemToUtf16 reads it, by the rules above.
+struct DecodedCharacter {
+    Utf16Unit unit;
+    std::size_t length;  // bytes it takes: 1 or 2
+};
+
+// Reads the character at the start of `bytes`, of which `remaining` (at
+// least 1) are left.
+inline DecodedCharacter DecodeCharacter(const unsigned char* bytes,
+                                        std::size_t remaining) noexcept {
+    const unsigned char byte = bytes[0];
+    const unsigned row = cp932::kLeadByteRow[byte];
+    if (row == 0) return {cp932::kSingleByteToUnit[byte], 1};
+    if (remaining > 1) {
+        const unsigned char trail = bytes[1];
+        const Utf16Unit unit = cp932::kDoubleByteToUnit[row - 1][trail];
+        if (unit != 0) return {unit, 2};
+        if (IsTrailRangeByte(trail)) return {cp932::kUnicodeDefaultChar, 2};
+    }
+    return {cp932::kUnicodeDefaultChar, 1};
+}
+
 // Converts UTF-16 units to system text, one or two bytes per unit. A unit
 // without a character in the code page gives its best-fit character, else
 // "?"; a surrogate half is converted alone like such a unit. The unit 0

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "conversion/cp932_tables.h"
+#include "conversion/encoding_bridge.h"
 #include "conversion/out_of_memory.h"
 
 namespace dividir {
@@ -39,13 +40,6 @@ char16_t LowerCaseUnit(char16_t unit) noexcept {
     return unit;
 }
 
-bool IsTrailRangeByte(unsigned char byte) noexcept { return byte >= 0x80 && byte <= 0xFC; }
-
-char16_t DoubleByteUnit(unsigned char lead, unsigned char trail) noexcept {
-    const unsigned row = cp932::kLeadByteRow[lead];
-    return row == 0 ? char16_t{0} : cp932::kDoubleByteToUnit[row - 1][trail];
-}
-
 // Writes the lower-case form of the single-byte character at `at`.
 void LowerSingleByte(char* at) noexcept {
     const auto byte = static_cast<unsigned char>(*at);
@@ -63,11 +57,13 @@ void LowerDoubleByte(char* at, char16_t unit) noexcept {
     const char16_t lower = LowerCaseUnit(unit);
     if (lower == unit) return;
     const std::uint16_t bytes = cp932::kUnitToBytes[lower];
-    const auto lead = static_cast<unsigned char>(bytes >> 8);
-    const auto trail = static_cast<unsigned char>(bytes & 0xFF);
-    if (bytes >= 0x100 && DoubleByteUnit(lead, trail) == lower) {
-        at[0] = static_cast<char>(lead);
-        at[1] = static_cast<char>(trail);
+    const unsigned char pair[] = {static_cast<unsigned char>(bytes >> 8),
+                                  static_cast<unsigned char>(bytes & 0xFF)};
+    // Only a true character of two bytes may replace a character of two bytes.
+    const DecodedCharacter written = DecodeCharacter(pair, 2);
+    if (bytes >= 0x100 && written.length == 2 && written.unit == lower) {
+        at[0] = static_cast<char>(pair[0]);
+        at[1] = static_cast<char>(pair[1]);
     }
 }
 
@@ -78,28 +74,15 @@ SystemText LowerCaseSystemText(SystemTextView text) {
     // Steps through the text exactly as SystemToUtf16 reads it, so that an
     // ASCII letter behind a lead byte that makes no character with it is a
     // letter of its own here too.
-    std::size_t i = 0;
-    while (i < lowered.size()) {
-        const auto byte = static_cast<unsigned char>(lowered[i]);
-        if (cp932::kLeadByteRow[byte] == 0) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(lowered.data());
+    for (std::size_t i = 0; i < lowered.size();) {
+        const DecodedCharacter character = DecodeCharacter(bytes + i, lowered.size() - i);
+        if (character.length == 1) {
             LowerSingleByte(&lowered[i]);
-            ++i;
-            continue;
+        } else {
+            LowerDoubleByte(&lowered[i], character.unit);
         }
-        if (i + 1 < lowered.size()) {
-            const auto trail = static_cast<unsigned char>(lowered[i + 1]);
-            const char16_t unit = DoubleByteUnit(byte, trail);
-            if (unit != 0) {
-                LowerDoubleByte(&lowered[i], unit);
-                i += 2;
-                continue;
-            }
-            if (IsTrailRangeByte(trail)) {
-                i += 2;
-                continue;
-            }
-        }
-        ++i;
+        i += character.length;
     }
     return lowered;
 }
