@@ -50,11 +50,9 @@ TDiviDir& Window() {
 
 enum Where { kAtTheEnd, kInTheMiddle, kAtTheEndOfOneLine };
 
-// A keystroke, typed or deleted in turn, so that the text keeps its length;
-// "where" is 0 at the end, 1 in the middle, 2 at the end of a text that is
-// all one line (Qt then lays the whole line out again in Memo1 itself).
-void BM_KeystrokeInMemo1(benchmark::State& state) {
-    TDiviDir& window = Window();
+// Fills Memo1 with the benchmark's text and returns the caret the
+// keystrokes go to.
+QTextCursor FillMemo1(TDiviDir& window, const benchmark::State& state) {
     const auto where = static_cast<Where>(state.range(1));
     window.Memo1->SetText(
         JapaneseText(static_cast<int>(state.range(0)), where == kAtTheEndOfOneLine));
@@ -64,6 +62,15 @@ void BM_KeystrokeInMemo1(benchmark::State& state) {
     } else {
         cursor.movePosition(QTextCursor::End);
     }
+    return cursor;
+}
+
+// A keystroke, typed or deleted in turn, so that the text keeps its length;
+// "where" is 0 at the end, 1 in the middle, 2 at the end of a text that is
+// all one line (Qt then lays the whole line out again in Memo1 itself).
+void BM_KeystrokeInMemo1(benchmark::State& state) {
+    TDiviDir& window = Window();
+    QTextCursor cursor = FillMemo1(window, state);
     bool typed = false;
     for (auto _ : state) {
         if (typed) {
@@ -84,15 +91,7 @@ void BM_KeystrokeInMemo1(benchmark::State& state) {
 // The handler alone, after a keystroke that Memo1 has already taken in.
 void BM_Memo1Change(benchmark::State& state) {
     TDiviDir& window = Window();
-    const auto where = static_cast<Where>(state.range(1));
-    window.Memo1->SetText(
-        JapaneseText(static_cast<int>(state.range(0)), where == kAtTheEndOfOneLine));
-    QTextCursor cursor(window.Memo1->document());
-    if (where == kInTheMiddle) {
-        cursor.setPosition(window.Memo1->document()->characterCount() / 2);
-    } else {
-        cursor.movePosition(QTextCursor::End);
-    }
+    QTextCursor cursor = FillMemo1(window, state);
     const TNotifyEvent handler = std::exchange(window.Memo1->OnChange, TNotifyEvent());
     bool typed = false;
     for (auto _ : state) {
