@@ -181,6 +181,14 @@ close_error_box() {
 
 # --- Scenarios.
 
+# Clicks the taskbar entry $1 and waits for the main window $2 to be shown
+# and active again.
+restore_through_entry() {
+    xdotool windowactivate "$1"
+    wait_for 10 is_normal "$2" || fail "restoring the taskbar entry did not show the main window"
+    wait_for 10 is_active "$2" || fail "the main window is not active after restoring"
+}
+
 scenario_session() {
     start_program "$program"
 
@@ -227,18 +235,14 @@ scenario_session() {
     # goes back to Edit1.
     xdotool windowminimize "$app"
     wait_for 10 is_iconic "$main" || fail "minimising the taskbar entry left the main window shown"
-    xdotool windowactivate "$app"
-    wait_for 10 is_normal "$main" || fail "restoring the taskbar entry did not show the main window"
-    wait_for 10 is_active "$main" || fail "the main window is not active after restoring"
+    restore_through_entry "$app" "$main"
     xdotool key --delay 80 End 8 ctrl+a ctrl+c
     expect_clipboard '78' "the focus was not back in Edit1 after restoring"
 
     # Minimising the main window minimises the application as a whole.
     xdotool windowminimize "$main"
     wait_for 10 is_iconic "$app" || fail "minimising the main window left the taskbar entry normal"
-    xdotool windowactivate "$app"
-    wait_for 10 is_normal "$main" || fail "restoring the taskbar entry did not show the main window"
-    wait_for 10 is_active "$main" || fail "the main window is not active after restoring"
+    restore_through_entry "$app" "$main"
 
     xdotool key alt+q
     expect_exit 0 "Alt+Q"
